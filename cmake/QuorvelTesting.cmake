@@ -23,7 +23,8 @@ if(WIN32)
   # One virtual display and one persistent Wine server for the whole test run, started
   # before the first Windows test and stopped after the last.
   set(session ${PROJECT_SOURCE_DIR}/scripts/test-session.sh)
-  add_test(NAME test-session-start COMMAND ${session} start ${CMAKE_BINARY_DIR}/wine-run ${QUORVEL_TEST_SESSION_DIR})
+  add_test(NAME test-session-start
+           COMMAND ${session} start ${CMAKE_BINARY_DIR}/wine-run ${QUORVEL_TEST_SESSION_DIR} $<TARGET_FILE:recording_winmm>)
   add_test(NAME test-session-stop COMMAND ${session} stop ${CMAKE_BINARY_DIR}/wine-run ${QUORVEL_TEST_SESSION_DIR})
   set_tests_properties(test-session-start PROPERTIES FIXTURES_SETUP windows-session TIMEOUT 600)
   set_tests_properties(test-session-stop PROPERTIES FIXTURES_CLEANUP windows-session)
@@ -40,4 +41,5 @@ function(quorvel_add_test name)
   if(WIN32)
     set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED windows-session)
   endif()
+  set_property(TARGET ${name} PROPERTY quorvel_tests ${tests})
 endfunction()

@@ -1,11 +1,14 @@
 #!/bin/sh
 # Starts or stops the session that Windows tests run in: a virtual display (Xvfb) and a
 # persistent Wine server for the build's own prefix. It stops only what it started itself.
-#   test-session.sh start|stop WINE_RUN SESSION_DIR
+#   test-session.sh start|stop WINE_RUN SESSION_DIR [STANDIN_WINMM]
+# STANDIN_WINMM, a recording winmm.dll, is put where the system's own lies; Wine still loads
+# its own unless a test asks for the native one (WINEDLLOVERRIDES winmm=n,b).
 set -eu
 action=$1
 wine_run=$2
 session=$3
+standin=${4:-}
 prefix=$session/wine-prefix
 
 stop_session() {
@@ -61,6 +64,9 @@ start)
     stop_session
     start_display
     boot_prefix
+    if [ -n "$standin" ]; then
+        cp "$standin" "$prefix/drive_c/windows/system32/winmm.dll"
+    fi
     # A persistent server saves Wine's start-up at every test program.
     "$wine_run" wineserver -p >/dev/null 2>&1
     ;;
