@@ -6,7 +6,7 @@ set -eu
 packages="cmake make g++ googletest
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 wine32:i386 xvfb"
+    wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick"
 
 missing=""
 for package in $packages; do

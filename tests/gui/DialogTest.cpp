@@ -308,6 +308,45 @@ TEST(Dialog, EndsWithExitCodeZeroByEveryWayOut)
     }
 }
 
+TEST(Dialog, FindsItsConfigurationInAFolderOfAnyNameOrLength)
+{
+    const struct {
+        const char* description;
+        std::wstring folder;
+        std::size_t programPathLength;
+    } cases[] = {
+        {"a name outside any ANSI code page", L"Synthesizer \u0421\u0438\u043d\u0442\u0435\u0437 \u266a \u97f3\u8272", 0},
+        // The longest path that a program can be started from without opting in to long paths.
+        {"a path of 259 characters", L"Quorvel", 259},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.description);
+        QuorvelSetup setup;
+        setup.configuration = kFixedParameters;
+        setup.folder = c.folder;
+        setup.programPathLength = c.programPathLength;
+        QuorvelProcess quorvel(setup);
+        quorvel.WaitForDialog();
+        quorvel.Click(IDC_OPEN_MIDI);
+        quorvel.WaitForCalls(1);
+        quorvel.PressKey(VK_F1);
+        EXPECT_EQ(quorvel.WaitForCalls(4), Concatenate({{"open 0 0"}, FixedPass(0)}));
+    }
+}
+
+TEST(Dialog, TakesWinmmFromTheSystemFolderNotFromItsOwn)
+{
+    QuorvelSetup setup;
+    setup.winmmBesideProgram = true;
+    QuorvelProcess quorvel(setup);
+    quorvel.WaitForDialog();
+    quorvel.Click(IDC_OPEN_MIDI);
+    quorvel.WaitForCalls(1);
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(Wide(quorvel.LoadedWinmm()), std::wstring(system) + L"\\winmm.dll");
+}
+
 TEST(Dialog, ClosesAnOpenDeviceWhenItEnds)
 {
     QuorvelProcess quorvel;

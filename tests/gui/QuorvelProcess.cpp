@@ -118,10 +118,17 @@ QuorvelProcess::QuorvelProcess(const QuorvelSetup& setup)
     std::random_device entropy;
     root = std::filesystem::temp_directory_path() / ("quorvel-gui-" + std::to_string(entropy()));
     folder = root / setup.folder;
+    const std::size_t length = (folder / "Quorvel.exe").wstring().size();
+    if (setup.programPathLength > length) {
+        folder = root / (setup.folder + std::wstring(setup.programPathLength - length, L'x'));
+    }
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(BuiltProgram(), folder / "Quorvel.exe");
     if (setup.configuration) {
         std::ofstream(folder / "Quorvel.cfg", std::ios::binary) << *setup.configuration;
+    }
+    if (setup.winmmBesideProgram) {
+        std::filesystem::copy_file(StandinWinmm(), folder / "winmm.dll");
     }
     log = root / "midi.log";
 

@@ -15,6 +15,9 @@ struct QuorvelSetup {
     std::string devices = "Synth A";   // the stand-in's devices: '|' between, '!' unreadable
     unsigned openResult = 0;           // what opening a device answers
     std::wstring folder = L"Quorvel";  // the program's folder, below a temporary one
+    bool winmmBesideProgram = false;   // plant a winmm.dll in the program's folder
+    std::size_t programPathLength = 0; // if set, the folder name is padded to give the
+                                       // program's full path this many characters
 };
 
 class QuorvelProcess {
