@@ -64,10 +64,16 @@ bool LoadConfigurationFile(const std::filesystem::path& path, ParameterList& tab
     if (!file.is_open()) {
         return false;
     }
+    LoadConfigurationStream(file, table);
+    return true;
+}
+
+void LoadConfigurationStream(std::istream& in, ParameterList& table)
+{
     std::string line;
     bool more = true;
-    while (more && std::getline(file, line)) {
-        const bool endedByLineFeed = !file.eof();
+    while (more && std::getline(in, line)) {
+        const bool endedByLineFeed = !in.eof();
         const std::size_t endOfFile = line.find(kEndOfFile);
         if (endOfFile != std::string::npos) {
             line.erase(endOfFile);
@@ -77,7 +83,6 @@ bool LoadConfigurationFile(const std::filesystem::path& path, ParameterList& tab
         }
         AppendParameterLine(line, table);
     }
-    return true;
 }
 
 std::uint8_t NumberFieldByte(const std::string& field)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 
 // The executable's path with its last three characters replaced by "cfg"; an empty path
@@ -22,6 +23,10 @@ std::filesystem::path ConfigurationPathFor(const std::filesystem::path& executab
 // Returns false, leaving `table` unchanged, only when the file cannot be opened; an empty
 // file, or one of comments only, gives true.
 bool LoadConfigurationFile(const std::filesystem::path& path, ParameterList& table);
+
+// The same rules applied to bytes already open for reading (the stream should be binary,
+// so that nothing translates line ends or stops at Ctrl-Z first). Appends to `table`.
+void LoadConfigurationStream(std::istream& in, ParameterList& table);
 
 // A number field as a byte: optional leading white space, an optional sign, then decimal
 // digits up to the first other character (none gives 0). The result is the number's low
