@@ -1,4 +1,5 @@
 // Tests of the MIDI output port: listing, opening and closing devices through the stand-in.
+#include "ControlChange.h"
 #include "OutputPort.h"
 #include "RecordingMidi.h"
 
@@ -57,6 +58,30 @@ TEST_F(OutputPortTest, AFailedOpenLeavesThePortClosed)
     EXPECT_FALSE(OpenOutputPort(0));
     EXPECT_EQ(OutputPort, nullptr);
     EXPECT_FALSE(OpenOutputPort(7));  // no such device
+    EXPECT_EQ(OutputPort, nullptr);
+}
+
+TEST_F(OutputPortTest, ADeviceThatVanishesWhileOpenCanStillBeClosed)
+{
+    RecordingMidi().devices = {{"Synth A"}};
+    ASSERT_TRUE(OpenOutputPort(0));
+    const MidiOutHandle opened = OutputPort;
+    ASSERT_EQ(SendControlChange(OutputPort, 0, 74, 1), MidiNoError);
+    RecordingMidi().vanished = true;
+
+    // Passes go on without a crash; the driver refuses every message.
+    RandomizeParameters(OutputPort, 0, {{"A", 1, 0, 127}, {"B", 2, 0, 127}});
+    RandomizeParameters(OutputPort, 0, {{"A", 1, 0, 127}, {"B", 2, 0, 127}});
+    EXPECT_EQ(RecordingMidi().sent.size(), 1u);
+    EXPECT_EQ(RecordingMidi().refusedSends, 4);
+
+    CloseOutputPort();
+    EXPECT_EQ(OutputPort, nullptr);
+    EXPECT_EQ(RecordingMidi().closedPorts, std::vector<MidiOutHandle>{opened});
+    EXPECT_TRUE(RecordingMidi().openPorts.empty());
+    // Gone from the list too, and opening it again fails without opening anything.
+    EXPECT_TRUE(ListOutputDevices().empty());
+    EXPECT_FALSE(OpenOutputPort(0));
     EXPECT_EQ(OutputPort, nullptr);
 }
 

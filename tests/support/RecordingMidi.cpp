@@ -38,12 +38,12 @@ void ResetRecordingMidi()
 
 unsigned MidiOutGetNumDevs()
 {
-    return static_cast<unsigned>(service.devices.size());
+    return service.vanished ? 0u : static_cast<unsigned>(service.devices.size());
 }
 
 unsigned MidiOutGetProductName(unsigned deviceId, char (&name)[MidiProductNameSize])
 {
-    if (deviceId >= service.devices.size()) {
+    if (service.vanished || deviceId >= service.devices.size()) {
         return MidiBadDeviceId;
     }
     const auto& device = service.devices[deviceId];
@@ -56,7 +56,7 @@ unsigned MidiOutGetProductName(unsigned deviceId, char (&name)[MidiProductNameSi
 
 unsigned MidiOutOpen(MidiOutHandle* port, unsigned deviceId)
 {
-    if (deviceId >= service.devices.size()) {
+    if (service.vanished || deviceId >= service.devices.size()) {
         return MidiBadDeviceId;
     }
     if (service.openResult != MidiNoError) {
@@ -75,6 +75,10 @@ unsigned MidiOutShortMsg(MidiOutHandle port, std::uint32_t message)
         ++service.refusedSends;
         return MidiInvalidHandle;
     }
+    if (service.vanished) {
+        ++service.refusedSends;
+        return MidiNoDriver;
+    }
     if (service.sendsBeforeFailure >= 0 && static_cast<int>(service.sent.size()) >= service.sendsBeforeFailure) {
         ++service.refusedSends;
         return MidiNoDriver;
@@ -90,5 +94,5 @@ unsigned MidiOutClose(MidiOutHandle port)
         return MidiInvalidHandle;
     }
     service.openPorts.erase(std::find(service.openPorts.begin(), service.openPorts.end(), port));
-    return MidiNoError;
+    return service.vanished ? MidiNoDriver : MidiNoError;
 }

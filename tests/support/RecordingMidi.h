@@ -22,6 +22,9 @@ struct RecordingMidiService {
     std::vector<Device> devices;
     unsigned openResult = MidiNoError;  // what opening any device answers
     int sendsBeforeFailure = -1;        // after this many sends, every send fails; -1: never
+    bool vanished = false;              // the devices are gone (unplugged): none is listed,
+                                        // sends and closes answer MidiNoDriver, yet a close
+                                        // still ends the port
 
     // What the program did.
     std::vector<unsigned> openedDevices;
