@@ -1,13 +1,15 @@
-// Tests of the resources compiled into Quorvel.exe: the dialog template and the two icons, read
-// back from the executable file as the system's resource loader reads them.
+// Tests of the resources compiled into Quorvel.exe: the dialog template, the two icons, the
+// version and the manifest, read back from the executable file as the system reads them.
 #include "QuorvelProcess.h"
 
 #include <gtest/gtest.h>
 
+#include "QuorvelVersion.h"
 #include "resource.h"
 
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -168,6 +170,8 @@ TEST_F(BuiltProgramResources, AreAllInBritishEnglish)
         {MAKEINTRESOURCEW(5), L"MAINDIALOG"},
         {MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(IDI_MIDI_PORT)},
         {MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(IDI_KEYBOARD)},
+        {MAKEINTRESOURCEW(16) /* RT_VERSION */, MAKEINTRESOURCEW(1)},
+        {MAKEINTRESOURCEW(24) /* RT_MANIFEST */, MAKEINTRESOURCEW(1)},
     };
     for (const auto& resource : resources) {
         std::vector<WORD> languages;
@@ -208,6 +212,86 @@ TEST_F(BuiltProgramResources, CarryBothIconsAt32By32In16Colours)
     std::vector<WORD> groups;
     EnumResourceNamesW(module, MAKEINTRESOURCEW(14), CollectIconGroup, reinterpret_cast<LONG_PTR>(&groups));
     EXPECT_EQ(groups, (std::vector<WORD>{IDI_MIDI_PORT, IDI_KEYBOARD}));
+}
+
+TEST(BuiltProgramVersion, NamesTheProgramAndTheProjectVersion)
+{
+    const std::wstring program = QuorvelProcess::BuiltProgram().wstring();
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    ASSERT_GT(size, 0u) << "no version resource";
+    std::vector<std::uint8_t> block(size);
+    ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, size, block.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    ASSERT_GE(length, sizeof *fixed);
+    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+    const DWORD high = MAKELONG(QUORVEL_VERSION_MINOR, QUORVEL_VERSION_MAJOR);
+    const DWORD low = MAKELONG(0, QUORVEL_VERSION_PATCH);
+    EXPECT_EQ(fixed->dwFileVersionMS, high);
+    EXPECT_EQ(fixed->dwFileVersionLS, low);
+    EXPECT_EQ(fixed->dwProductVersionMS, high);
+    EXPECT_EQ(fixed->dwProductVersionLS, low);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    // One string table, British English in Unicode, as Explorer looks it up.
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
+    ASSERT_EQ(length, 4u);
+    EXPECT_EQ(translation[0], kEnglishUk);
+    EXPECT_EQ(translation[1], 1200);
+
+    const std::wstring version = Wide(QUORVEL_VERSION_TEXT);
+    const struct {
+        const wchar_t* key;
+        std::wstring value;
+    } strings[] = {
+        {L"ProductName", L"Quorvel"},
+        {L"ProductVersion", version},
+        {L"FileVersion", version},
+        {L"FileDescription", L"Quorvel - random sounds for MIDI synthesizers"},
+        {L"OriginalFilename", L"Quorvel.exe"},
+        {L"CompanyName", L"The Quorvel project"},
+    };
+    for (const auto& string : strings) {
+        SCOPED_TRACE(std::string(string.key, string.key + std::wcslen(string.key)));
+        wchar_t* value = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\080904B0\\") + string.key;
+        ASSERT_TRUE(VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length));
+        EXPECT_EQ(std::wstring(value), string.value);
+    }
+}
+
+TEST_F(BuiltProgramResources, CarryAManifestThatDeclaresDpiAwarenessAndWindowsVersions)
+{
+    const auto bytes = Resource(MAKEINTRESOURCEW(24) /* RT_MANIFEST */, MAKEINTRESOURCEW(1));
+    ASSERT_FALSE(bytes.empty()) << "no manifest with resource id 1";
+    const std::string manifest(bytes.begin(), bytes.end());
+    const char* declarations[] = {
+        "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, system</dpiAwareness>",
+        "<supportedOS Id=\"{e2011457-1546-43c5-a5fe-008deee3d3f0}\"/>",  // Vista
+        "<supportedOS Id=\"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}\"/>",  // 7
+        "<supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/>",  // 8
+        "<supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/>",  // 8.1
+        "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",  // 10 and 11
+        "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+    };
+    for (const char* declaration : declarations) {
+        EXPECT_NE(manifest.find(declaration), std::string::npos) << declaration;
+    }
+}
+
+// What the manifest is for: the system reads it when it starts the program (a manifest it
+// cannot parse stops the start), and the dialog then runs with per-monitor awareness.
+TEST(BuiltProgramManifest, MakesTheDialogPerMonitorDpiAware)
+{
+    QuorvelProcess quorvel;
+    const HWND dialog = quorvel.WaitForDialog();
+    // Per-monitor version 2 reports itself as per-monitor awareness (Wine has only that one).
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(dialog)), DPI_AWARENESS_PER_MONITOR_AWARE);
 }
 
 }  // namespace
