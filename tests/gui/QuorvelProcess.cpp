@@ -137,6 +137,8 @@ QuorvelProcess::QuorvelProcess(const QuorvelSetup& setup)
     SetEnvironmentVariableW(L"QUORVEL_STANDIN_LOG", log.wstring().c_str());
     SetEnvironmentVariableW(L"QUORVEL_STANDIN_DEVICES", Wide(setup.devices).c_str());
     SetEnvironmentVariableW(L"QUORVEL_STANDIN_OPEN", std::to_wstring(setup.openResult).c_str());
+    SetEnvironmentVariableW(L"QUORVEL_STANDIN_VANISH",
+                            setup.vanishAfterSends < 0 ? nullptr : std::to_wstring(setup.vanishAfterSends).c_str());
 
     std::wstring commandLine = L"\"" + (folder / "Quorvel.exe").wstring() + L"\"";
     STARTUPINFOW startup{};

@@ -14,6 +14,7 @@ struct QuorvelSetup {
     std::optional<std::string> configuration = std::string("Cutoff 74 100 100\n");
     std::string devices = "Synth A";   // the stand-in's devices: '|' between, '!' unreadable
     unsigned openResult = 0;           // what opening a device answers
+    long vanishAfterSends = -1;        // the devices are gone after this many sends; -1: never
     std::wstring folder = L"Quorvel";  // the program's folder, below a temporary one
     bool winmmBesideProgram = false;   // plant a winmm.dll in the program's folder
     std::size_t programPathLength = 0; // if set, the folder name is padded to give the

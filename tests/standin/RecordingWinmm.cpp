@@ -6,6 +6,10 @@
 //   QUORVEL_STANDIN_DEVICES  device names separated by '|'; a name starting with '!' is a
 //                            device whose capabilities cannot be read
 //   QUORVEL_STANDIN_OPEN     the result that opening a device gives (default 0, success)
+//   QUORVEL_STANDIN_VANISH   after this many accepted sends the devices are gone, as when
+//                            a USB interface is unplugged: none is counted or opens, sends
+//                            and closes answer MMSYSERR_NODRIVER (a close still ends the
+//                            port); unset: never
 //
 // Log lines: "load <path of this DLL>", "open <device> <result>", "send <port> <message as
 // 8 hex digits> <result>", "close <port>", where <port> numbers the opens from 1.
@@ -30,6 +34,8 @@ struct Device {
 
 std::vector<Device> devices;
 MMRESULT openResult = MMSYSERR_NOERROR;
+long sendsBeforeVanishing = -1;  // -1: the devices never vanish
+long acceptedSends = 0;
 FILE* logFile = nullptr;
 UINT_PTR opens = 0;
 std::vector<UINT_PTR> openPorts;
@@ -81,6 +87,15 @@ void Configure(HINSTANCE self)
     if (!open.empty()) {
         openResult = static_cast<MMRESULT>(std::wcstoul(open.c_str(), nullptr, 10));
     }
+    const std::wstring vanish = Environment(L"QUORVEL_STANDIN_VANISH");
+    if (!vanish.empty()) {
+        sendsBeforeVanishing = std::wcstol(vanish.c_str(), nullptr, 10);
+    }
+}
+
+bool Vanished()
+{
+    return sendsBeforeVanishing >= 0 && acceptedSends >= sendsBeforeVanishing;
 }
 
 bool IsOpen(UINT_PTR port)
@@ -113,12 +128,12 @@ __declspec(dllexport) int QuorvelStandin()
 
 UINT WINAPI midiOutGetNumDevs()
 {
-    return static_cast<UINT>(devices.size());
+    return Vanished() ? 0 : static_cast<UINT>(devices.size());
 }
 
 MMRESULT WINAPI midiOutGetDevCapsA(UINT_PTR device, LPMIDIOUTCAPSA caps, UINT size)
 {
-    if (device >= devices.size()) {
+    if (Vanished() || device >= devices.size()) {
         return MMSYSERR_BADDEVICEID;
     }
     if (!devices[device].readable) {
@@ -136,7 +151,7 @@ MMRESULT WINAPI midiOutGetDevCapsA(UINT_PTR device, LPMIDIOUTCAPSA caps, UINT si
 MMRESULT WINAPI midiOutOpen(LPHMIDIOUT port, UINT device, DWORD_PTR, DWORD_PTR, DWORD flags)
 {
     MMRESULT result = openResult;
-    if (device >= devices.size()) {
+    if (Vanished() || device >= devices.size()) {
         result = MMSYSERR_BADDEVICEID;
     } else if (flags != CALLBACK_NULL) {
         result = MMSYSERR_INVALFLAG;
@@ -152,7 +167,11 @@ MMRESULT WINAPI midiOutOpen(LPHMIDIOUT port, UINT device, DWORD_PTR, DWORD_PTR, 
 MMRESULT WINAPI midiOutShortMsg(HMIDIOUT port, DWORD message)
 {
     const UINT_PTR number = reinterpret_cast<UINT_PTR>(port);
-    const MMRESULT result = IsOpen(number) ? MMSYSERR_NOERROR : MMSYSERR_INVALHANDLE;
+    MMRESULT result = MMSYSERR_INVALHANDLE;
+    if (IsOpen(number)) {
+        result = Vanished() ? MMSYSERR_NODRIVER : MMSYSERR_NOERROR;
+    }
+    acceptedSends += result == MMSYSERR_NOERROR;
     Log("send %u %08lx %u", static_cast<unsigned>(number), static_cast<unsigned long>(message), result);
     return result;
 }
@@ -164,7 +183,7 @@ MMRESULT WINAPI midiOutClose(HMIDIOUT port)
     for (auto it = openPorts.begin(); it != openPorts.end(); ++it) {
         if (*it == number) {
             openPorts.erase(it);
-            return MMSYSERR_NOERROR;
+            return Vanished() ? MMSYSERR_NODRIVER : MMSYSERR_NOERROR;
         }
     }
     return MMSYSERR_INVALHANDLE;
