@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs every test of Quorvel: installs what is missing, then configures, builds and tests the
-# native build, the native build with sanitizers and the Windows build under Wine.
+# native build, the native build with sanitizers, a one-minute run of the configuration fuzzer
+# and the Windows build under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,7 +17,7 @@ else
 fi
 
 mkdir -p build
-for preset in native native-sanitize windows windows-x64; do
+for preset in native native-sanitize native-fuzz windows windows-x64; do
     echo "=== $preset: configure and build"
     log=build/$preset-build.log
     if ! { cmake --preset "$preset" -DQUORVEL_WERROR=ON && cmake --build --preset "$preset" -j"$(nproc)"; } >"$log" 2>&1; then
@@ -24,7 +25,7 @@ for preset in native native-sanitize windows windows-x64; do
         exit 1
     fi
     case $preset in
-    native | native-sanitize | "$windows_tests")
+    native | native-sanitize | native-fuzz | "$windows_tests")
         echo "=== $preset: test"
         ctest --preset "$preset" -j"$(nproc)"
         ;;
