@@ -122,13 +122,18 @@ QuorvelProcess::QuorvelProcess(const QuorvelSetup& setup)
     if (setup.programPathLength > length) {
         folder = root / (setup.folder + std::wstring(setup.programPathLength - length, L'x'));
     }
-    std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(BuiltProgram(), folder / "Quorvel.exe");
-    if (setup.configuration) {
-        std::ofstream(folder / "Quorvel.cfg", std::ios::binary) << *setup.configuration;
-    }
-    if (setup.winmmBesideProgram) {
-        std::filesystem::copy_file(StandinWinmm(), folder / "winmm.dll");
+    if (!setup.installedIn.empty()) {
+        folder = std::filesystem::absolute(setup.installedIn);
+        std::filesystem::create_directories(root);
+    } else {
+        std::filesystem::create_directories(folder);
+        std::filesystem::copy_file(BuiltProgram(), folder / "Quorvel.exe");
+        if (setup.configuration) {
+            std::ofstream(folder / "Quorvel.cfg", std::ios::binary) << *setup.configuration;
+        }
+        if (setup.winmmBesideProgram) {
+            std::filesystem::copy_file(StandinWinmm(), folder / "winmm.dll");
+        }
     }
     log = root / "midi.log";
 

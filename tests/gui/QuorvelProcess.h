@@ -17,6 +17,9 @@ struct QuorvelSetup {
     long vanishAfterSends = -1;        // the devices are gone after this many sends; -1: never
     std::wstring folder = L"Quorvel";  // the program's folder, below a temporary one
     bool winmmBesideProgram = false;   // plant a winmm.dll in the program's folder
+    std::filesystem::path installedIn; // if set, the Quorvel.exe already in that folder runs
+                                       // as it is: configuration, folder, winmmBesideProgram
+                                       // and programPathLength are ignored; it stays afterwards
     std::size_t programPathLength = 0; // if set, the folder name is padded to give the
                                        // program's full path this many characters
 };
