@@ -6,7 +6,7 @@ set -eu
 packages="cmake make g++ googletest
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick
+    wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick unzip
     clang libclang-rt-14-dev libbenchmark-dev"
 
 missing=""
