@@ -177,8 +177,7 @@ TEST(Dialog, RandomizesOnTheButtonItsMnemonicAndF1)
     setup.configuration = kFixedParameters;
     QuorvelProcess quorvel(setup);
     quorvel.WaitForDialog();
-    quorvel.Click(IDC_OPEN_MIDI);
-    quorvel.WaitForCalls(1);
+    quorvel.OpenOutput();
 
     quorvel.Click(IDC_RANDOMIZE);
     quorvel.WaitForCalls(4);
@@ -194,8 +193,7 @@ TEST(Dialog, SendsEachPassOnTheChannelSelectedThen)
     setup.configuration = kFixedParameters;
     QuorvelProcess quorvel(setup);
     quorvel.WaitForDialog();
-    quorvel.Click(IDC_OPEN_MIDI);
-    quorvel.WaitForCalls(1);
+    quorvel.OpenOutput();
     const HWND channels = quorvel.Control(IDC_CHANNEL);
 
     SendMessageW(channels, CB_SETCURSEL, 15, 0);
@@ -257,8 +255,7 @@ TEST(Dialog, ReportsAMissingConfigurationBeforeShowingItselfAndGoesOn)
 
     quorvel.WaitForDialog();
     EXPECT_EQ(quorvel.Dialog(), owner);
-    quorvel.Click(IDC_OPEN_MIDI);
-    quorvel.WaitForCalls(1);
+    quorvel.OpenOutput();
     quorvel.PressKey(VK_F1);  // an empty table: nothing to send
     quorvel.Click(IDC_OPEN_MIDI);
     EXPECT_EQ(quorvel.WaitForCalls(2), (Calls{"open 0 0", "close 1"}));
@@ -327,8 +324,7 @@ TEST(Dialog, FindsItsConfigurationInAFolderOfAnyNameOrLength)
         setup.programPathLength = c.programPathLength;
         QuorvelProcess quorvel(setup);
         quorvel.WaitForDialog();
-        quorvel.Click(IDC_OPEN_MIDI);
-        quorvel.WaitForCalls(1);
+        quorvel.OpenOutput();
         quorvel.PressKey(VK_F1);
         EXPECT_EQ(quorvel.WaitForCalls(4), Concatenate({{"open 0 0"}, FixedPass(0)}));
     }
@@ -340,8 +336,7 @@ TEST(Dialog, TakesWinmmFromTheSystemFolderNotFromItsOwn)
     setup.winmmBesideProgram = true;
     QuorvelProcess quorvel(setup);
     quorvel.WaitForDialog();
-    quorvel.Click(IDC_OPEN_MIDI);
-    quorvel.WaitForCalls(1);
+    quorvel.OpenOutput();
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);
     EXPECT_EQ(Wide(quorvel.LoadedWinmm()), std::wstring(system) + L"\\winmm.dll");

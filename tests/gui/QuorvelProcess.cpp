@@ -2,6 +2,8 @@
 // clicks and keys; the stand-in winmm.dll in the system folder records what it sends.
 #include "QuorvelProcess.h"
 
+#include "resource.h"
+
 #include <chrono>
 #include <fstream>
 #include <random>
@@ -191,6 +193,12 @@ void QuorvelProcess::Click(int buttonId, HWND window)
 {
     // Posted: a click that opens a message box must not hold up the test.
     PostMessageW(GetDlgItem(window ? window : dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+void QuorvelProcess::OpenOutput()
+{
+    Click(IDC_OPEN_MIDI);
+    WaitForCalls(1);
 }
 
 void QuorvelProcess::PressKey(WORD virtualKey, bool alt)

@@ -43,6 +43,8 @@ public:
 
     // A mouse click on a button of `window` (the dialog by default).
     void Click(int buttonId, HWND window = nullptr);
+    // Clicks Open MIDI and waits until the driver has been asked to open the device.
+    void OpenOutput();
     // A key press in the foreground dialog, with Alt held if asked for.
     void PressKey(WORD virtualKey, bool alt = false);
 

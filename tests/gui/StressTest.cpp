@@ -79,8 +79,7 @@ TEST(DriverFaults, ADeviceThatVanishesWhileOpenIsStillClosedAndCannotBeReopened)
     setup.vanishAfterSends = 3;  // in the middle of the second pass
     QuorvelProcess quorvel(setup);
     quorvel.WaitForDialog();
-    quorvel.Click(IDC_OPEN_MIDI);
-    quorvel.WaitForCalls(1);
+    quorvel.OpenOutput();
     for (int pass = 1; pass <= 3; ++pass) {
         quorvel.PressKey(VK_F1);
         quorvel.WaitForCalls(1 + 2 * pass);
