@@ -1,6 +1,8 @@
 // Times how long programs take from being started to showing their dialog, run after run in
 // turn, and prints the median of each: startup_time <runs> <program.exe> <caption> ...
 // Each program is ended with IDCANCEL once its dialog shows.
+#include "DialogWindows.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -11,26 +13,6 @@
 #include <vector>
 
 namespace {
-
-struct Search {
-    DWORD processId;
-    const wchar_t* caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM argument)
-{
-    auto& search = *reinterpret_cast<Search*>(argument);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t text[128] = {};
-    GetWindowTextW(window, text, 128);
-    if (owner == search.processId && IsWindowVisible(window) && std::wstring(text) == search.caption) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Seconds from CreateProcess to the visible dialog, or a negative number on failure.
 double TimeOneStart(const std::wstring& program, const wchar_t* caption)
@@ -43,18 +25,18 @@ double TimeOneStart(const std::wstring& program, const wchar_t* caption)
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         return -1;
     }
-    Search search{process.dwProcessId, caption};
+    HWND dialog = nullptr;
     double seconds = -1;
     while (std::chrono::steady_clock::now() - start < std::chrono::seconds(30)) {
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        dialog = FindVisibleDialog(process.dwProcessId, caption);
+        if (dialog) {
             seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             break;
         }
         Sleep(1);
     }
-    if (search.found) {
-        PostMessageW(search.found, WM_COMMAND, IDCANCEL, 0);
+    if (dialog) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     }
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);

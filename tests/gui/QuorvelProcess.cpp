@@ -2,6 +2,7 @@
 // clicks and keys; the stand-in winmm.dll in the system folder records what it sends.
 #include "QuorvelProcess.h"
 
+#include "DialogWindows.h"
 #include "resource.h"
 
 #include <chrono>
@@ -32,34 +33,6 @@ bool WaitUntil(Condition condition)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
-}
-
-struct WindowSearch {
-    DWORD processId;
-    std::wstring caption;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM search)
-{
-    auto& s = *reinterpret_cast<WindowSearch*>(search);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (owner == s.processId && std::wstring(className) == L"#32770" && IsWindowVisible(window) &&
-        WindowText(window) == s.caption) {
-        s.found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindVisibleDialog(DWORD processId, const std::wstring& caption)
-{
-    WindowSearch search{processId, caption};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 void SendKey(WORD virtualKey, bool up)
